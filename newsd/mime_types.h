@@ -1,0 +1,6 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Content-Type for a served file, chosen by its extension.
+QByteArray mimeTypeForFile(const QString &fileName);
