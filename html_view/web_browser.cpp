@@ -41,11 +41,10 @@ TWebBrowser::TWebBrowser(QWidget *parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_loadTimer->setSingleShot(true);
     m_loadTimer->setInterval(kDefaultLoadTimeoutMs);
+    // Loading the error page replaces the load that takes too long; stopping it first would
+    // cancel the error page as well.
     connect(m_loadTimer, &QTimer::timeout, this, [this] {
-        const QUrl url = m_page ? m_page->requestedUrl() : QUrl();
-        if (m_page)
-            m_page->triggerAction(QWebEnginePage::Stop);
-        showErrorPage(url, QStringLiteral("服务器没有在规定时间内响应。"));
+        showErrorPage(m_page->requestedUrl(), QStringLiteral("服务器没有在规定时间内响应。"));
     });
 }
 
@@ -107,7 +106,14 @@ void TWebBrowser::setLoadTimeout(int milliseconds)
 void TWebBrowser::Navigate(const QString &url)
 {
     // Full local paths become file addresses; anything else is formed as the engine would.
-    load(QUrl::fromUserInput(url));
+    const QUrl address = QUrl::fromUserInput(url);
+    emit navigationRequested(address);
+    load(address);
+}
+
+qint64 TWebBrowser::rendererProcessId() const
+{
+    return m_page ? m_page->renderProcessPid() : 0;
 }
 
 void TWebBrowser::load(const QUrl &url)
@@ -159,6 +165,12 @@ void TWebBrowser::onLoadingChanged(const QWebEngineLoadingInfo &info)
     }
     case QWebEngineLoadingInfo::LoadFailedStatus:
         m_loadTimer->stop();
+        // A server's own error page (404, 500) is a document like any other and shows as it came.
+        if (info.errorDomain() == QWebEngineLoadingInfo::HttpStatusCodeDomain) {
+            m_document.loaded = true;
+            emit OnDocumentComplete(Application(), info.url().toString());
+            break;
+        }
         // An aborted load was replaced by another navigation, which reports for itself.
         if (info.errorDomain() == QWebEngineLoadingInfo::InternalErrorDomain ||
             (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() == -3))
@@ -173,6 +185,8 @@ void TWebBrowser::onFrameReport(const QString &json)
     const QJsonObject report = QJsonDocument::fromJson(json.toUtf8()).object();
     const bool top = report.value(QLatin1String("top")).toBool();
     if (top) {
+        // The top document exists from the moment it is parsed, before its frames have loaded.
+        m_document.loaded = true;
         m_document.hasBody = report.value(QLatin1String("body")).toBool();
         return;
     }

@@ -45,10 +45,14 @@ public:
     // A load that has not finished after this long is abandoned and shows the error page.
     void setLoadTimeout(int milliseconds);
 
-    // Where the engine is, once it has started (the first show starts it).
+    // The engine starts when the pane is first shown.
     bool isEngineStarted() const { return m_view != nullptr; }
+    // The process that renders the pane's page, or 0.
+    qint64 rendererProcessId() const;
 
 signals:
+    // Every navigation asked of the pane through Navigate, as the address it was formed into.
+    void navigationRequested(const QUrl &url);
     void OnTitleChange(const QString &text);
     // Raised for every document that finishes loading: top documents, frames and error pages.
     void OnDocumentComplete(const OleVariant &pDisp, const QString &url);

@@ -27,6 +27,7 @@ template <class Handler> void guarded(Handler &&handler)
 TForm1::TForm1(QWidget *parent) : QWidget(parent), m_ui(std::make_unique<Ui::TForm1>())
 {
     m_ui->setupUi(this);
+    move(property("left").toInt(), property("top").toInt());
     applyDesignFontHeights(this);
     QFont titleFont = m_ui->suiForm1->titleFont();
     applyFontHeight(titleFont, m_ui->suiForm1->property("titleFontHeight").toInt());
@@ -168,8 +169,10 @@ void TForm1::Image1Click()
 void TForm1::showEvent(QShowEvent *event)
 {
     if (!m_shownOnce && Position == poScreenCenter) {
-        if (const QScreen *screen = this->screen())
-            move(screen->geometry().center() - QPoint(width() / 2, height() / 2));
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->geometry();
+            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        }
     }
     m_shownOnce = true;
     QWidget::showEvent(event);

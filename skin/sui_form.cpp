@@ -1,5 +1,7 @@
 #include "skin/sui_form.h"
 
+#include <QScreen>
+
 #include "skin/window_edges.h"
 
 #include <QApplication>
@@ -69,26 +71,46 @@ void TsuiForm::setRoundCorner(int radius) {
     updateCornerMask();
 }
 
+// Until the frame has taken over its window, its own (design) size is the frame's size.
 int TsuiForm::frameWidth() const {
-    return m_host ? m_host->width() - 2 * m_frame.borderWidth : width();
+    return m_host && m_tookOver ? m_host->width() - 2 * m_frame.borderWidth : width();
 }
 
 int TsuiForm::frameHeight() const {
-    return m_host ? m_host->height() - m_frame.borderWidth : height();
+    return m_host && m_tookOver ? m_host->height() - m_frame.borderWidth : height();
+}
+
+void TsuiForm::takeOverWindowSize() {
+    if (!m_host || m_tookOver)
+        return;
+    m_tookOver = true;
+    m_host->resize(width() + 2 * m_frame.borderWidth, height() + m_frame.borderWidth);
+}
+
+// Like the window system's largest tracking size: a little more than the whole desktop.
+// Sizes beyond it (from a settings file, say) would only ask for a huge backing store.
+static int boundedExtent(qint64 extent, int desktopExtent) {
+    return int(qBound<qint64>(0, extent, qint64(desktopExtent) + 12));
 }
 
 void TsuiForm::setFrameWidth(int width) {
-    if (m_host)
-        m_host->resize(width + 2 * m_frame.borderWidth, m_host->height());
-    else
+    takeOverWindowSize();
+    if (!m_host) {
         resize(width, height());
+        return;
+    }
+    const int desktop = m_host->screen() ? m_host->screen()->virtualSize().width() : 32767;
+    m_host->resize(boundedExtent(qint64(width) + 2 * m_frame.borderWidth, desktop), m_host->height());
 }
 
 void TsuiForm::setFrameHeight(int height) {
-    if (m_host)
-        m_host->resize(m_host->width(), height + m_frame.borderWidth);
-    else
+    takeOverWindowSize();
+    if (!m_host) {
         resize(width(), height);
+        return;
+    }
+    const int desktop = m_host->screen() ? m_host->screen()->virtualSize().height() : 32767;
+    m_host->resize(m_host->width(), boundedExtent(qint64(height) + m_frame.borderWidth, desktop));
 }
 
 QRect TsuiForm::titleBarRect() const {
@@ -141,7 +163,7 @@ void TsuiForm::attachToWindow() {
 }
 
 void TsuiForm::followWindow() {
-    if (!m_host)
+    if (!m_host || !m_tookOver)
         return;
     const int b = m_frame.borderWidth;
     const QRect wanted(b, 0, qMax(0, m_host->width() - 2 * b), qMax(0, m_host->height() - b));
@@ -190,6 +212,9 @@ bool TsuiForm::event(QEvent *event) {
         attachToWindow();
         break;
     case QEvent::Polish:
+        takeOverWindowSize();
+        followWindow();
+        break;
     case QEvent::Show:
         followWindow();
         break;

@@ -105,6 +105,8 @@ private:
 
     QWidget *hostWindow() const { return m_host; }
     void attachToWindow();
+    // The first time, the frame's design size decides the window's size.
+    void takeOverWindowSize();
     void followWindow();
     void updateCornerMask();
     void paintBorder();
@@ -132,6 +134,7 @@ private:
     int m_menuBarHeight = 22;
     int m_roundCorner = 0;
     bool m_ownsMask = false;
+    bool m_tookOver = false;
     QString m_uiStyle = QStringLiteral("FromThemeFile");
 
     std::optional<TitleButton> m_hovered;

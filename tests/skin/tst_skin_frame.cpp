@@ -10,8 +10,9 @@ namespace {
 struct FramedWindow {
     explicit FramedWindow(int border = 1) {
         window.setMinimumSize(130, 0); // a design minimum the frame replaces
-        window.setGeometry(100, 100, 400, 300);
+        window.setGeometry(100, 100, 410, 320); // the design's window, before the frame takes over
         frame = new TsuiForm(&window);
+        frame->setGeometry(border, 0, 400 - 2 * border, 300 - border); // the frame's design size
         frame->setCaption(QStringLiteral("Lumora V1.21"));
         frame->setBorderWidth(border);
     }
@@ -47,6 +48,7 @@ void TestSkinFrame::takesOverItsWindow() {
     QVERIFY(f.window.windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(f.window.minimumSize(), QSize(125, 50));
     QVERIFY(f.show());
+    QCOMPARE(f.window.size(), QSize(400, 300)); // the frame's design size decides the window's
     QCOMPARE(f.frame->geometry(), QRect(3, 0, 400 - 6, 300 - 3));
 
     f.window.resize(520, 410);
