@@ -198,6 +198,12 @@ void TWebBrowser::onFrameReport(const QString &json)
 
 void TWebBrowser::onNewWindowRequested(QWebEngineNewWindowRequest &request)
 {
+    // A script address would run in whatever the receiving pane shows, and a remote page has no
+    // business opening local files: such windows are not opened at all.
+    const QString scheme = request.requestedUrl().scheme().toLower();
+    if (scheme == QLatin1String("javascript") ||
+        (scheme == QLatin1String("file") && !m_page->url().isLocalFile()))
+        return;
     OleVariant target;
     bool cancel = false;
     emit OnNewWindow2(target, cancel);

@@ -69,9 +69,11 @@ private:
             dialog->reject();
             return;
         }
-        dialog->selectNameFilter(filters.at(m_filterIndex));
-        dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->setCurrentIndex(m_filterIndex);
-        dialog->selectFile(m_path);
+        // As a user does: pick the file type, then type the full name.
+        auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        types->setCurrentIndex(m_filterIndex);
+        emit types->activated(m_filterIndex);
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(m_path);
         QMetaObject::invokeMethod(dialog, "accept");
     }
 
@@ -233,12 +235,20 @@ void ArticlePaneTest::localAddressesAreNotOpened()
     QFETCH(QByteArray, address);
     m_reader->web2()->Navigate(m_reader->path("temp.htm"));
     QTRY_VERIFY(web2Shows().endsWith(QLatin1String("temp.htm")));
-    const qsizetype before = m_reader->web2Completions().size();
+    QTest::qWait(300);
+    QSignalSpy completions(m_reader->web2(), &TWebBrowser::OnDocumentComplete);
+    QSignalSpy titles(m_reader->web2(), &TWebBrowser::OnTitleChange);
     showHeadlines(wholePane("<a href=\"" + address + "\" target='_blank' style='display:block;height:145px'>x</a>"));
     QTest::mouseClick(mouseTarget(m_reader->web1()), Qt::LeftButton, {}, QPoint(100, 60));
     QTest::qWait(1500);
-    for (qsizetype i = before; i < m_reader->web2Completions().size(); ++i)
-        QVERIFY(!m_reader->web2Completions().at(i).at(1).toString().startsWith(QLatin1String("file:")));
+    // Nothing local or scripted reaches the article pane (the engine may show a blocked blank page).
+    for (const QList<QVariant> &completion : completions) {
+        const QString url = completion.at(1).toString();
+        QVERIFY2(!url.startsWith(QLatin1String("file:")) && !url.startsWith(QLatin1String("javascript:")),
+                 qPrintable(url));
+    }
+    for (const QList<QVariant> &title : titles)
+        QVERIFY(title.at(0).toString() != QLatin1String("opened"));
     QVERIFY(m_external.isEmpty());
 }
 
@@ -330,13 +340,13 @@ void ArticlePaneTest::cancelledSaveIsNoError()
 
 void ArticlePaneTest::failingSaveIsReported()
 {
-    QTemporaryDir folder;
-    QVERIFY(QDir().mkdir(folder.filePath("taken.htm")));
-    SaveDialogDriver driver(folder.filePath("taken.htm"), 2);
+    // A folder nobody can create files in, root included.
+    SaveDialogDriver driver(QStringLiteral("/proc/lumora-save.htm"), 2);
     ErrorBoxCatcher boxes;
     QTest::mouseClick(m_reader->form()->ui()->Image1, Qt::LeftButton);
     QTRY_COMPARE(boxes.texts().size(), 1);
     QVERIFY(boxes.texts().first().startsWith("无法保存网页"));
+    QVERIFY(!QFile::exists(QStringLiteral("/proc/lumora-save.htm")));
 }
 
 LUMORA_TEST_MAIN(ArticlePaneTest)
