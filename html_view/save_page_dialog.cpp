@@ -48,7 +48,7 @@ std::optional<SavePageChoice> askWhereToSavePage(QWidget *parent, const QString 
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("取消"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("文件名(&N):"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("保存类型(&T):"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在(&I):"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("保存在:"));
 
     auto applyPatterns = [&dialog](const QString &filter) {
         if (auto *model = dialog.findChild<QFileSystemModel *>())
