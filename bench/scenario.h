@@ -43,6 +43,7 @@ private:
     bool waitFor(const Completion &completion, const QString &url, double since);
     Link findLink(int index);
     void settle(int ms);
+    void waitForFrames();
     void reportMemory(const char *name);
     [[noreturn]] void fail(const QString &what);
 

@@ -26,6 +26,8 @@ private slots:
     void unwritablePlaceholderEndsStartup();
     void unwritableSettingsStillClose();
     void copiedProgramKeepsItsFilesBesideItself();
+    void skinBesideTheProgramIsApplied_data();
+    void skinBesideTheProgramIsApplied();
 };
 
 void StartupTest::firstRunIsCentredAndSaved()
@@ -70,6 +72,9 @@ void StartupTest::settingsAreApplied_data()
                                        << QPoint(15, 33) << PrimaryNewsBase;
     QTest::newRow("off the screen") << QByteArray("[option]\r\nleft=-3000\r\ntop=5000\r\n") << QSize(775, 507)
                                     << QPoint(-3000, 5000) << PrimaryNewsBase;
+    // Larger than any desktop: bounded like the window system bounds a window, no huge window.
+    QTest::newRow("huge size") << QByteArray("[option]\r\nwidth=2147483647\r\nheight=$7FFFFFFF\r\n")
+                               << QSize(1280 + 12 - 2, 1024 + 12 - 1) << QPoint(15, 33) << PrimaryNewsBase;
     QByteArray junk("\x00\xff\xfe junk\r\n", 10);
     junk += "[option]\r\n" + QByteArray(100000, 'x') + "\r\nwidth=640\r\nheight=" + QByteArray(5000, '9') + "\r\n";
     QTest::newRow("binary junk and huge lines") << junk << QSize(640, 507) << QPoint(15, 33) << PrimaryNewsBase;
@@ -173,6 +178,46 @@ void StartupTest::copiedProgramKeepsItsFilesBesideItself()
     QVERIFY(config.open(QIODevice::ReadOnly));
     QVERIFY(config.readAll().startsWith("[option]\r\nnewsurl=http://"));
     QVERIFY(!QFile::exists(QDir::root().filePath("temp.htm")));
+}
+
+void StartupTest::skinBesideTheProgramIsApplied_data()
+{
+    QTest::addColumn<QByteArray>("skin");
+    QTest::addColumn<bool>("restyled");
+    QTest::addColumn<int>("border");
+    QFile night(QStringLiteral(LUMORA_SOURCE_DIR "/resources/skins/Night.sui"));
+    QVERIFY(night.open(QIODevice::ReadOnly));
+    QTest::newRow("shipped dark skin") << night.readAll() << true << 2;
+    QTest::newRow("not a skin") << QByteArray("\x7f\x45\x4c\x46 garbage\n\n[[[") << false << 1;
+    QTest::newRow("unusable values") << QByteArray("[Frame]\nBorderWidth=-4\n[TitleBar]\nGradientStart=#xyz\n"
+                                                   "GradientEnd=blue-ish\nHeight=900\n")
+                                     << false << 1;
+}
+
+void StartupTest::skinBesideTheProgramIsApplied()
+{
+    QFETCH(QByteArray, skin);
+    QFETCH(bool, restyled);
+    QFETCH(int, border);
+    auto titleBarPixel = [](TForm1 *form) {
+        return QColor(form->grab().toImage().pixel(form->width() / 2, 5));
+    };
+    QColor builtIn;
+    {
+        ReaderFixture plain;
+        builtIn = titleBarPixel(plain.start());
+    }
+    ReaderFixture reader;
+    reader.writeFile("skin.sui", skin);
+    ErrorBoxCatcher boxes;
+    TForm1 *form = reader.start();
+    QCOMPARE(titleBarPixel(form) != builtIn, restyled);
+    QCOMPARE(form->ui()->suiForm1->borderWidth(), border);
+    QCOMPARE(form->ui()->suiForm1->frameWidth(), form->width() - 2 * border);
+    QVERIFY(boxes.texts().isEmpty());
+    // Start-up went on after the skin.
+    QCOMPARE(runState().NewsBase, PrimaryNewsBase);
+    QCOMPARE(QSize(form->ui()->suiForm1->frameWidth(), form->ui()->suiForm1->frameHeight()), QSize(777, 534));
 }
 
 LUMORA_TEST_MAIN(StartupTest)
