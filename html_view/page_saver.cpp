@@ -71,7 +71,7 @@ void PageSaver::saveAs()
 void PageSaver::save(const QString &path, Format format)
 {
     if (!m_page)
-        throw EOleError(QStringLiteral("There is no document to save"));
+        throw EOleError(QStringLiteral("没有可保存的网页。"));
     if (!m_pendingPath.isEmpty())
         cannotSave(path, QStringLiteral("上一次保存尚未完成。"));
     checkWritable(path);

@@ -138,9 +138,9 @@ OleVariant TWebBrowser::Application()
 void TWebBrowser::ExecWB(OLECMDID cmdId, OLECMDEXECOPT)
 {
     if (cmdId != OLECMDID_SAVEAS)
-        throw EOleError(QStringLiteral("Trying to revoke a drop target that has not been registered"));
+        throw EOleError(QStringLiteral("网页不支持命令 %1").arg(int(cmdId)));
     if (!m_page || !m_document.loaded)
-        throw EOleError(QStringLiteral("There is no document to save"));
+        throw EOleError(QStringLiteral("没有可保存的网页。"));
     m_saver->saveAs();
 }
 
