@@ -2,11 +2,12 @@
 // The work both programs do and the figures they print, one "name value" line each on stdout:
 // shown and panes (ms since the process started), pss_start, then for each iteration a category
 // switch and an article opened from a new-window link (click and article, ms each), pss_20 after
-// the first 20 iterations and pss_end after the last (MiB, the process with all its descendants).
-#include <QElapsedTimer>
+// the first 20 iterations and pss_end after the last (MiB, the process with all its descendants);
+// reclick when a new-window link had to be clicked again, error and exit status 1 on a failure.
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QVariant>
 #include <memory>
 
 class BenchSubject;
@@ -40,8 +41,10 @@ private:
     void onHeadline(const QString &url);
     void onArticle(const QString &url);
     void run();
-    bool waitFor(const Completion &completion, const QString &url, double since);
+    bool waitFor(const Completion &completion, const QString &url, double since, int timeoutMs);
+    QVariant evaluate(const QString &script);
     Link findLink(int index);
+    void waitUntilDrawn();
     void settle(int ms);
     void waitForFrames();
     void reportMemory(const char *name);

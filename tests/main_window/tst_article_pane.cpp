@@ -18,10 +18,6 @@
 #include <QTest>
 
 namespace {
-TsuiRadioButton *selector(TForm1 *form, int n)
-{
-    return form->findChild<TsuiRadioButton *>(QStringLiteral("suiRadioButton%1").arg(n));
-}
 
 // The widget of a pane that takes the mouse: the engine's view inside it.
 QWidget *mouseTarget(QWidget *pane)
@@ -164,7 +160,7 @@ void ArticlePaneTest::showHeadlines(const QByteArray &page)
     const char *name = CategoryTable[m_category - 1].pageName;
     m_site->writePage(QString::fromLatin1(name), page);
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
-    QTest::mouseClick(selector(m_reader->form(), m_category), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(m_category), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!completions.isEmpty() &&
                                  completions.last().at(1).toString().endsWith(QLatin1String(name)),
                              15000);

@@ -13,13 +13,6 @@
 #include <QDir>
 #include <QTest>
 
-namespace {
-TsuiRadioButton *selector(TForm1 *form, int n)
-{
-    return form->findChild<TsuiRadioButton *>(QStringLiteral("suiRadioButton%1").arg(n));
-}
-} // namespace
-
 class CategoriesTest : public QObject {
     Q_OBJECT
 
@@ -75,8 +68,8 @@ void CategoriesTest::eachCategoryRequestsItsPage()
     TForm1 *form = m_reader->form();
     const QByteArray page = QByteArray("/") + CategoryTable[n - 1].pageName;
     const qsizetype web2Before = m_reader->web2Completions().size();
-    QTest::mouseClick(selector(form, n), Qt::LeftButton);
-    QVERIFY(selector(form, n)->isChecked());
+    QTest::mouseClick(m_reader->selector(n), Qt::LeftButton);
+    QVERIFY(m_reader->selector(n)->isChecked());
     QVERIFY(m_site->waitForRequest(m_site->primary, page));
     QTRY_COMPARE(runState().LastTitle, QByteArray("vorn"));
     QCOMPARE(m_site->targets(m_site->primary), QList<QByteArray>{page});
@@ -87,10 +80,10 @@ void CategoriesTest::eachCategoryRequestsItsPage()
 void CategoriesTest::reselectingDoesNotReload()
 {
     TForm1 *form = m_reader->form();
-    QTest::mouseClick(selector(form, 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->primary, "/sports.htm"));
-    QTest::mouseClick(selector(form, 2), Qt::LeftButton);
-    selector(form, 2)->setChecked(true);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
+    m_reader->selector(2)->setChecked(true);
     QTest::qWait(800);
     QCOMPARE(m_site->targets(m_site->primary), QList<QByteArray>{"/sports.htm"});
 }
@@ -98,9 +91,9 @@ void CategoriesTest::reselectingDoesNotReload()
 void CategoriesTest::selectingByProgramRunsTheHandlerOnce()
 {
     TForm1 *form = m_reader->form();
-    selector(form, 3)->setChecked(true);
+    m_reader->selector(3)->setChecked(true);
     for (int n = 1; n <= 12; ++n)
-        QCOMPARE(selector(form, n)->isChecked(), n == 3);
+        QCOMPARE(m_reader->selector(n)->isChecked(), n == 3);
     QVERIFY(m_site->waitForRequest(m_site->primary, "/yule.htm"));
     QTest::qWait(500);
     QCOMPARE(m_site->targets(m_site->primary), QList<QByteArray>{"/yule.htm"});
@@ -118,7 +111,7 @@ void CategoriesTest::keyboardDoesNotSelect()
 {
     QFETCH(int, key);
     TForm1 *form = m_reader->form();
-    TsuiRadioButton *target = selector(form, 9);
+    TsuiRadioButton *target = m_reader->selector(9);
     QVERIFY(!target->isChecked());
     form->activateWindow();
     target->setFocus(Qt::TabFocusReason);
@@ -133,7 +126,7 @@ void CategoriesTest::aboutIsWrittenAndShownLocally()
     TForm1 *form = m_reader->form();
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
     const qsizetype web2Before = m_reader->web2Completions().size();
-    QTest::mouseClick(selector(form, 12), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(12), Qt::LeftButton);
     QCOMPARE(m_reader->readFile("temp.htm"), AboutPage());
     QTRY_VERIFY_WITH_TIMEOUT(!completions.isEmpty(), 15000);
     QCOMPARE(completions.last().at(1).toString(), QUrl::fromLocalFile(m_reader->path("temp.htm")).toString());
@@ -167,14 +160,14 @@ void CategoriesTest::aboutIsWrittenAndShownLocally()
 void CategoriesTest::unwritableAboutPageIsReported()
 {
     TForm1 *form = m_reader->form();
-    selector(form, 1)->setChecked(true);
+    m_reader->selector(1)->setChecked(true);
     QVERIFY(m_site->waitForRequest(m_site->primary, "/news.htm"));
     QTest::qWait(300);
     QVERIFY(QFile::remove(m_reader->path("temp.htm")));
     QVERIFY(QDir().mkdir(m_reader->path("temp.htm")));
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
     ErrorBoxCatcher boxes;
-    QTest::mouseClick(selector(form, 12), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(12), Qt::LeftButton);
     QTRY_COMPARE(boxes.texts(), QStringList{"File access denied."});
     QTest::qWait(800);
     QVERIFY(completions.isEmpty());
@@ -201,7 +194,7 @@ void CategoriesTest::storedBaseIsUsedAsItIs()
     TForm1 *form = reader.start();
     QVERIFY(reader.waitForBothPanes());
     QCOMPARE(runState().NewsBase, newsurl);
-    QTest::mouseClick(selector(form, 2), Qt::LeftButton);
+    QTest::mouseClick(reader.selector(2), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->primary, target));
 }
 

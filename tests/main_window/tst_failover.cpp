@@ -12,10 +12,6 @@
 #include <csignal>
 
 namespace {
-TsuiRadioButton *selector(TForm1 *form, int n)
-{
-    return form->findChild<TsuiRadioButton *>(QStringLiteral("suiRadioButton%1").arg(n));
-}
 
 const QByteArray kErrorTitle = QStringLiteral("无法显示网页").toUtf8();
 
@@ -98,16 +94,16 @@ void FailoverTest::primaryDownSwitchesToMirror()
     startReader();
     TForm1 *form = m_reader->form();
     QSignalSpy navigations(m_reader->web1(), &TWebBrowser::navigationRequested);
-    QSignalSpy selected(selector(form, 1), &TsuiRadioButton::clicked);
+    QSignalSpy selected(m_reader->selector(1), &TsuiRadioButton::clicked);
 
-    QTest::mouseClick(selector(form, chosen), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(chosen), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->mirror, "/news.htm"));
     QVERIFY(waitForTitle("vorn"));
     QCOMPARE(runState().NewsBase, MirrorNewsBase);
     QCOMPARE(runState().FailoverCount, 1);
-    QVERIFY(selector(form, 1)->isChecked());
+    QVERIFY(m_reader->selector(1)->isChecked());
     if (chosen != 1)
-        QVERIFY(!selector(form, chosen)->isChecked());
+        QVERIFY(!m_reader->selector(chosen)->isChecked());
     QCOMPARE(selected.size(), 1); // by the user's click on "时事", or by the switch selecting it
     QList<QUrl> asked;
     for (const QList<QVariant> &call : navigations)
@@ -124,7 +120,7 @@ void FailoverTest::bothDownSwitchesOnlyOnce()
     startReader();
     TForm1 *form = m_reader->form();
     QSignalSpy navigations(m_reader->web1(), &TWebBrowser::navigationRequested);
-    QTest::mouseClick(selector(form, 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(runState().FailoverCount, 1, 20000);
     // The mirror's error page completes too, and stays.
     QTRY_VERIFY_WITH_TIMEOUT(navigations.size() >= 3, 20000);
@@ -133,7 +129,7 @@ void FailoverTest::bothDownSwitchesOnlyOnce()
     QCOMPARE(runState().FailoverCount, 1);
     QCOMPARE(runState().NewsBase, MirrorNewsBase);
     const qsizetype asked = navigations.size();
-    QTest::mouseClick(selector(form, 5), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(5), Qt::LeftButton);
     QTest::qWait(2500);
     QCOMPARE(navigations.size(), asked + 1);
     QCOMPARE(runState().NewsBase, MirrorNewsBase);
@@ -159,7 +155,7 @@ void FailoverTest::wrongTitleCountsAsFailure()
     m_site->writePage("other.htm", "<title>other</title><body>other</body>");
     m_site->writePage("frame.htm", "<body>frame</body>");
     startReader();
-    QTest::mouseClick(selector(m_reader->form(), 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->mirror, "/news.htm"));
     QCOMPARE(runState().NewsBase, MirrorNewsBase);
     QCOMPARE(runState().FailoverCount, 1);
@@ -168,7 +164,7 @@ void FailoverTest::wrongTitleCountsAsFailure()
 void FailoverTest::localPagesNeverSwitch()
 {
     startReader();
-    QTest::mouseClick(selector(m_reader->form(), 12), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(12), Qt::LeftButton);
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
     QTRY_VERIFY_WITH_TIMEOUT(!completions.isEmpty(), 15000);
     QTest::qWait(500);
@@ -181,7 +177,7 @@ void FailoverTest::switchedServerIsKeptForTheNextRun()
 {
     m_site->primary.close();
     startReader();
-    QTest::mouseClick(selector(m_reader->form(), 3), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(3), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->mirror, "/news.htm"));
     m_reader->close();
     QVERIFY(m_reader->readFile("config.ini").startsWith("[option]\r\nnewsurl=" + MirrorNewsBase + "\r\n"));
@@ -191,7 +187,7 @@ void FailoverTest::switchedServerIsKeptForTheNextRun()
     QCOMPARE(runState().NewsBase, MirrorNewsBase);
     QCOMPARE(runState().FailoverCount, 0);
     m_site->clearRequests();
-    QTest::mouseClick(selector(m_reader->form(), 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->mirror, "/sports.htm"));
 }
 
@@ -205,7 +201,7 @@ void FailoverTest::documentWithoutBodyIsNotJudged()
     startReader();
     ErrorBoxCatcher boxes;
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
-    QTest::mouseClick(selector(m_reader->form(), 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!completions.isEmpty(), 15000);
     QVERIFY(waitForTitle("picture"));
     QTest::qWait(800);
@@ -219,7 +215,7 @@ void FailoverTest::tallPageShowsNoScrollBars()
     m_site->writePage("sports.htm", "<title>vorn</title><body style='margin:0;background:#00ff00'>"
                                     "<div style='width:3000px;height:5000px'></div></body>");
     startReader();
-    QTest::mouseClick(selector(m_reader->form(), 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QVERIFY(m_site->waitForRequest(m_site->primary, "/sports.htm"));
     const QColor green(0, 255, 0);
     auto edgesAreGreen = [this, green] {
@@ -262,7 +258,7 @@ void FailoverTest::badAnswersEndInACompletion()
     startReader();
     m_reader->web1()->setLoadTimeout(3000);
     QSignalSpy completions(m_reader->web1(), &TWebBrowser::OnDocumentComplete);
-    QTest::mouseClick(selector(m_reader->form(), 2), Qt::LeftButton);
+    QTest::mouseClick(m_reader->selector(2), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(!completions.isEmpty(), 20000);
     if (!title.isEmpty())
         QCOMPARE(runState().LastTitle, title);

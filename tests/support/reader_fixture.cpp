@@ -67,6 +67,11 @@ TWebBrowser *ReaderFixture::web2() const
     return m_form->ui()->web2;
 }
 
+TsuiRadioButton *ReaderFixture::selector(int n) const
+{
+    return m_form->findChild<TsuiRadioButton *>(QStringLiteral("suiRadioButton%1").arg(n));
+}
+
 QColor centrePixel(QWidget *widget)
 {
     const QImage image = widget->grab().toImage();

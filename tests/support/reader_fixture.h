@@ -9,6 +9,7 @@
 #include <memory>
 
 class TWebBrowser;
+class TsuiRadioButton;
 
 class ReaderFixture {
 public:
@@ -30,6 +31,8 @@ public:
     TForm1 *form() const { return m_form; }
     TWebBrowser *web1() const;
     TWebBrowser *web2() const;
+    // Category selector n (1 to 12).
+    TsuiRadioButton *selector(int n) const;
     QSignalSpy &web1Completions() { return *m_web1Complete; }
     QSignalSpy &web2Completions() { return *m_web2Complete; }
 
