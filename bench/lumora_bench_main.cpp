@@ -8,29 +8,7 @@
 #include "ui_Unit1.h"
 
 #include <QFile>
-#include <QWindow>
-#include <QChildEvent>
-#include "bench/process_probe.h"
-#include <cstdio>
-class Tracer : public QObject {
-public:
-    QWidget *form;
-    bool eventFilter(QObject *o, QEvent *e) override {
-        const int t = e->type();
-        if (t == QEvent::Expose || t == QEvent::WinIdChange || t==QEvent::PlatformSurface || t==QEvent::Show) {
-            if (o == form || o == form->windowHandle())
-                std::fprintf(stderr, "TRACE %.1f %s type=%d exposed=%d\n", msSinceProcessStart(), o->metaObject()->className(), t, form->windowHandle() ? form->windowHandle()->isExposed() : -1);
-        }
-        if (t == QEvent::ChildAdded) {
-            QObject *c = static_cast<QChildEvent*>(e)->child();
-            if (c->inherits("QWebEngineView"))
-                std::fprintf(stderr, "TRACE %.1f view added to %s\n", msSinceProcessStart(), qPrintable(o->objectName()));
-        }
-        return false;
-    }
-};
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QWebEngineView>
 
 namespace {
@@ -58,9 +36,7 @@ private:
 
 int main(int argc, char *argv[])
 {
-    std::fprintf(stderr, "TRACE %.1f main\n", msSinceProcessStart());
     TApplication application(argc, argv);
-    std::fprintf(stderr, "TRACE %.1f app\n", msSinceProcessStart());
     Application->SetTitle(QStringLiteral("Lumora"));
     const Scenario::Options options = Scenario::parse(QCoreApplication::arguments());
 
@@ -72,11 +48,7 @@ int main(int argc, char *argv[])
     config.close();
     Application->SetExeNameForTesting(programDir.filePath(QStringLiteral("lumora")));
 
-    std::fprintf(stderr, "TRACE %.1f before CreateForm\n", msSinceProcessStart());
     ReaderSubject subject(Application->CreateForm<TForm1>());
-    std::fprintf(stderr, "TRACE %.1f after CreateForm\n", msSinceProcessStart());
-    Tracer tracer; tracer.form = subject.window(); qApp->installEventFilter(&tracer);
-    QTimer::singleShot(0, [] { std::fprintf(stderr, "TRACE %.1f loop running\n", msSinceProcessStart()); });
     Scenario scenario(subject, options);
     return Application->Run();
 }

@@ -51,6 +51,17 @@ bool ReaderFixture::waitForBothPanes(int timeoutMs)
     return !m_web1Complete->isEmpty() && !m_web2Complete->isEmpty();
 }
 
+bool ReaderFixture::waitForHeadline(const QString &addressEnd, int timeoutMs)
+{
+    auto done = [&] {
+        return !m_web1Complete->isEmpty() && m_web1Complete->last().at(1).toString().endsWith(addressEnd);
+    };
+    QDeadlineTimer deadline(timeoutMs);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done();
+}
+
 void ReaderFixture::close()
 {
     if (m_form)

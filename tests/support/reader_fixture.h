@@ -25,6 +25,8 @@ public:
     TForm1 *start();
     // Waits until both panes have completed a document since start().
     bool waitForBothPanes(int timeoutMs = 20000);
+    // Waits until the headline pane has completed a document whose address ends so.
+    bool waitForHeadline(const QString &addressEnd, int timeoutMs = 15000);
     // Asks the window to close, as its close button does.
     void close();
 
