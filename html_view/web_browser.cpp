@@ -38,7 +38,6 @@ TWebBrowser::TWebBrowser(QWidget *parent)
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    setAttribute(Qt::WA_OpaquePaintEvent, false);
     m_loadTimer->setSingleShot(true);
     m_loadTimer->setInterval(kDefaultLoadTimeoutMs);
     // Loading the error page replaces the load that takes too long; stopping it first would
@@ -50,7 +49,7 @@ TWebBrowser::TWebBrowser(QWidget *parent)
 
 TWebBrowser::~TWebBrowser()
 {
-    // The page must go before the view and the shared profile it uses.
+    // The view does not own its page; both must go before the shared profile does.
     delete m_view;
     delete m_page;
 }
