@@ -15,8 +15,7 @@ constexpr char kPlaceholder[] = "<title>vorn</title><body bgcolor=\"#1453BA\">";
 
 class BaselineSubject : public BenchSubject {
 public:
-    BaselineSubject(BareWindow &window, QString base) : m_window(window), m_base(std::move(base))
-    {
+    BaselineSubject(BareWindow &window, QString base) : m_window(window), m_base(std::move(base)) {
         connect(window.headlines(), &QWebEngineView::loadFinished, this,
                 [this] { emit headlineCompleted(m_window.headlines()->url().toString()); });
         connect(window.articles(), &QWebEngineView::loadFinished, this,
@@ -25,7 +24,9 @@ public:
 
     QWidget *window() const override { return &m_window; }
     QWebEngineView *headlineView() const override { return m_window.headlines(); }
-    void showCategory(int n) override { m_window.headlines()->load(QUrl(m_base + Scenario::headlinePage(n))); }
+    void showCategory(int n) override {
+        m_window.headlines()->load(QUrl(m_base + Scenario::headlinePage(n)));
+    }
 
 private:
     BareWindow &m_window;
@@ -33,8 +34,7 @@ private:
 };
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     const Scenario::Options options = Scenario::parse(QCoreApplication::arguments());

@@ -14,8 +14,7 @@
 namespace {
 class ReaderSubject : public BenchSubject {
 public:
-    explicit ReaderSubject(TForm1 *form) : m_form(form)
-    {
+    explicit ReaderSubject(TForm1 *form) : m_form(form) {
         connect(form->ui()->web1, &TWebBrowser::OnDocumentComplete, this,
                 [this](const OleVariant &, const QString &url) { emit headlineCompleted(url); });
         connect(form->ui()->web2, &TWebBrowser::OnDocumentComplete, this,
@@ -23,9 +22,10 @@ public:
     }
 
     QWidget *window() const override { return m_form; }
-    QWebEngineView *headlineView() const override { return m_form->ui()->web1->findChild<QWebEngineView *>(); }
-    void showCategory(int n) override
-    {
+    QWebEngineView *headlineView() const override {
+        return m_form->ui()->web1->findChild<QWebEngineView *>();
+    }
+    void showCategory(int n) override {
         m_form->findChild<TsuiRadioButton *>(QStringLiteral("suiRadioButton%1").arg(n))->setChecked(true);
     }
 
@@ -34,8 +34,7 @@ private:
 };
 } // namespace
 
-int main(int argc, char *argv[])
-{
+int main(int argc, char *argv[]) {
     TApplication application(argc, argv);
     Application->SetTitle(QStringLiteral("Lumora"));
     const Scenario::Options options = Scenario::parse(QCoreApplication::arguments());

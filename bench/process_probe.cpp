@@ -9,8 +9,7 @@
 
 namespace {
 // The fields of /proc/<pid>/stat after the command name, which may itself hold spaces and ')'.
-QList<QByteArray> statFields(qint64 pid)
-{
+QList<QByteArray> statFields(qint64 pid) {
     QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -19,8 +18,7 @@ QList<QByteArray> statFields(qint64 pid)
     return end < 0 ? QList<QByteArray>() : line.mid(end + 2).split(' ');
 }
 
-double pssKiB(qint64 pid)
-{
+double pssKiB(qint64 pid) {
     QFile file(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
     if (!file.open(QIODevice::ReadOnly))
         return 0; // gone meanwhile
@@ -31,8 +29,7 @@ double pssKiB(qint64 pid)
     return 0;
 }
 
-QMultiHash<qint64, qint64> childrenByParent()
-{
+QMultiHash<qint64, qint64> childrenByParent() {
     QMultiHash<qint64, qint64> children;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : entries) {
@@ -48,8 +45,7 @@ QMultiHash<qint64, qint64> childrenByParent()
 }
 } // namespace
 
-double msSinceProcessStart()
-{
+double msSinceProcessStart() {
     // starttime is field 22 of stat, the 20th after the command name; it counts from boot.
     static const double startMs = [] {
         const QList<QByteArray> fields = statFields(getpid());
@@ -60,8 +56,7 @@ double msSinceProcessStart()
     return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6 - startMs;
 }
 
-double treePssMiB(qint64 pid)
-{
+double treePssMiB(qint64 pid) {
     const QMultiHash<qint64, qint64> children = childrenByParent();
     QList<qint64> pending{pid};
     double total = 0;

@@ -19,9 +19,9 @@
 
 namespace {
 // The sample site's headline pages, in the order of the reader's categories.
-constexpr const char *kHeadlinePages[] = {"news.htm", "sports.htm", "yule.htm",   "games.htm",
-                                          "tech.htm", "edu.htm",    "jingji.htm", "house.htm",
-                                          "travel.htm", "auto.htm", "lady.htm"};
+constexpr const char *kHeadlinePages[] = {"news.htm",   "sports.htm", "yule.htm",   "games.htm",
+                                          "tech.htm",   "edu.htm",    "jingji.htm", "house.htm",
+                                          "travel.htm", "auto.htm",   "lady.htm"};
 constexpr int kCategories = int(std::size(kHeadlinePages));
 constexpr int kLinksPerPage = 15;
 constexpr int kTimeoutMs = 20000;
@@ -32,15 +32,13 @@ constexpr int kSettleMs = 1000;
 constexpr int kPollMs = 4;
 constexpr int kEarlyIterations = 20;
 
-void report(const char *name, double value)
-{
+void report(const char *name, double value) {
     std::printf("%s %.1f\n", name, value);
     std::fflush(stdout);
 }
 } // namespace
 
-Scenario::Options Scenario::parse(const QStringList &arguments)
-{
+Scenario::Options Scenario::parse(const QStringList &arguments) {
     Options options;
     for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
         if (arguments.at(i) == QLatin1String("--base"))
@@ -57,22 +55,21 @@ Scenario::Options Scenario::parse(const QStringList &arguments)
     return options;
 }
 
-QString Scenario::headlinePage(int n)
-{
+QString Scenario::headlinePage(int n) {
     return QString::fromLatin1(kHeadlinePages[n - 1]);
 }
 
-Scenario::Scenario(BenchSubject &subject, Options options) : m_subject(subject), m_options(std::move(options))
-{
-    m_shownProbe = std::make_unique<FirstFrameProbe>(subject.window(), [] { report("shown", msSinceProcessStart()); });
+Scenario::Scenario(BenchSubject &subject, Options options)
+    : m_subject(subject), m_options(std::move(options)) {
+    m_shownProbe =
+        std::make_unique<FirstFrameProbe>(subject.window(), [] { report("shown", msSinceProcessStart()); });
     connect(&subject, &BenchSubject::headlineCompleted, this, &Scenario::onHeadline);
     connect(&subject, &BenchSubject::articleCompleted, this, &Scenario::onArticle);
 }
 
 Scenario::~Scenario() = default;
 
-void Scenario::onHeadline(const QString &url)
-{
+void Scenario::onHeadline(const QString &url) {
     m_headline = {url, msSinceProcessStart()};
     if (!m_started && m_article.at >= 0) {
         m_started = true;
@@ -83,8 +80,7 @@ void Scenario::onHeadline(const QString &url)
         m_loop->quit();
 }
 
-void Scenario::onArticle(const QString &url)
-{
+void Scenario::onArticle(const QString &url) {
     m_article = {url, msSinceProcessStart()};
     if (!m_started && m_headline.at >= 0) {
         m_started = true;
@@ -95,8 +91,7 @@ void Scenario::onArticle(const QString &url)
         m_loop->quit();
 }
 
-void Scenario::run()
-{
+void Scenario::run() {
     settle(kSettleMs);
     reportMemory("pss_start");
     for (int i = 0; i < m_options.iterations; ++i) {
@@ -133,8 +128,7 @@ void Scenario::run()
     QTimer::singleShot(0, m_subject.window(), &QWidget::close);
 }
 
-bool Scenario::waitFor(const Completion &completion, const QString &url, double since, int timeoutMs)
-{
+bool Scenario::waitFor(const Completion &completion, const QString &url, double since, int timeoutMs) {
     const auto done = [&] { return completion.url == url && completion.at >= since; };
     QEventLoop loop;
     QTimer deadline;
@@ -148,8 +142,7 @@ bool Scenario::waitFor(const Completion &completion, const QString &url, double 
     return done();
 }
 
-QVariant Scenario::evaluate(const QString &script)
-{
+QVariant Scenario::evaluate(const QString &script) {
     QVariant answer;
     bool answered = false;
     QEventLoop loop;
@@ -166,8 +159,7 @@ QVariant Scenario::evaluate(const QString &script)
     return answer;
 }
 
-Scenario::Link Scenario::findLink(int index)
-{
+Scenario::Link Scenario::findLink(int index) {
     // Also starts the count of frames waitUntilDrawn() waits for.
     const QVariantList answer =
         evaluate(QStringLiteral("(function(){var a=document.querySelectorAll('a[target=_blank]')[%1];"
@@ -182,8 +174,7 @@ Scenario::Link Scenario::findLink(int index)
     return {QPoint(answer.at(0).toInt(), answer.at(1).toInt()), answer.at(2).toString()};
 }
 
-void Scenario::waitUntilDrawn()
-{
+void Scenario::waitUntilDrawn() {
     // A page that has not been drawn yet drops clicks; two frames after findLink() it has been.
     const QDeadlineTimer deadline(kTimeoutMs);
     while (!evaluate(QStringLiteral("window.benchDrawn===true")).toBool()) {
@@ -193,20 +184,17 @@ void Scenario::waitUntilDrawn()
     }
 }
 
-void Scenario::settle(int ms)
-{
+void Scenario::settle(int ms) {
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
 
-void Scenario::reportMemory(const char *name)
-{
+void Scenario::reportMemory(const char *name) {
     report(name, treePssMiB(getpid()));
 }
 
-void Scenario::fail(const QString &what)
-{
+void Scenario::fail(const QString &what) {
     std::printf("error %s\n", qPrintable(what));
     std::fflush(stdout);
     // The engine's processes end with this one; nothing else is worth tidying.
