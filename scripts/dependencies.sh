@@ -26,6 +26,8 @@ lumora_build() {
 }
 
 # The engine refuses its sandbox when run as root; only then run it without one.
+# Its start-up report of GL settings is noise on a terminal.
 lumora_engine_environment() {
   if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+  export QT_LOGGING_RULES="${QT_LOGGING_RULES:-qt.webenginecontext.info=false}"
 }
