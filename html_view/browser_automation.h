@@ -7,35 +7,35 @@
 
 class TWebBrowser;
 
-class BrowserObject : public AutomationObject {
+// An object that belongs to a pane and holds it weakly.
+class PaneObject : public AutomationObject {
 public:
-    explicit BrowserObject(TWebBrowser *browser) : m_browser(browser) {}
+    explicit PaneObject(TWebBrowser *browser) : m_browser(browser) {}
     TWebBrowser *browser() const { return m_browser; }
-    OleVariant getProperty(const QString &name) override;
-    void setProperty(const QString &name, const OleVariant &value) override;
 
-private:
+protected:
     QPointer<TWebBrowser> m_browser;
 };
 
-class DocumentObject : public AutomationObject {
+class BrowserObject : public PaneObject {
 public:
-    explicit DocumentObject(TWebBrowser *browser) : m_browser(browser) {}
+    using PaneObject::PaneObject;
     OleVariant getProperty(const QString &name) override;
     void setProperty(const QString &name, const OleVariant &value) override;
-
-private:
-    QPointer<TWebBrowser> m_browser;
 };
 
-class BodyObject : public AutomationObject {
+class DocumentObject : public PaneObject {
 public:
-    explicit BodyObject(TWebBrowser *browser) : m_browser(browser) {}
+    using PaneObject::PaneObject;
     OleVariant getProperty(const QString &name) override;
     void setProperty(const QString &name, const OleVariant &value) override;
+};
 
-private:
-    QPointer<TWebBrowser> m_browser;
+class BodyObject : public PaneObject {
+public:
+    using PaneObject::PaneObject;
+    OleVariant getProperty(const QString &name) override;
+    void setProperty(const QString &name, const OleVariant &value) override;
 };
 
 // A frame that finished loading inside a page; it offers nothing by name.
