@@ -8,6 +8,7 @@
 #include "html_view/page_saver.h"
 
 #include <QDesktopServices>
+#include <QEvent>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTimer>
@@ -22,6 +23,7 @@
 
 namespace {
 constexpr int kDefaultLoadTimeoutMs = 30000;
+constexpr int kLatestEngineStartMs = 1000;
 
 // Addresses a pane may hand to the desktop; anything else stays inside the reader.
 bool isSafeForDesktop(const QUrl &url)
@@ -57,13 +59,30 @@ TWebBrowser::~TWebBrowser()
 void TWebBrowser::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    // The engine starts after the window's first paint, so the window never waits for it.
-    if (!m_view)
+    if (m_view || m_waitingForFirstPaint)
+        return;
+    // The engine starts once the window has been painted for the first time, so the window never
+    // waits for it. Should no paint come (a window shown minimised), it starts a little later.
+    m_waitingForFirstPaint = true;
+    window()->installEventFilter(this);
+    QTimer::singleShot(kLatestEngineStartMs, this, &TWebBrowser::startEngine);
+}
+
+bool TWebBrowser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint && watched == window() && m_waitingForFirstPaint) {
+        // The paint is under way; the engine comes up right after it.
         QTimer::singleShot(0, this, &TWebBrowser::startEngine);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TWebBrowser::startEngine()
 {
+    if (m_waitingForFirstPaint) {
+        m_waitingForFirstPaint = false;
+        window()->removeEventFilter(this);
+    }
     if (m_view)
         return;
     m_page = new HtmlPage(engineProfile(), nullptr);

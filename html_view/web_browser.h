@@ -65,6 +65,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     friend class BrowserObject;
@@ -88,6 +89,7 @@ private:
     HtmlPage *m_page = nullptr;
     QList<QUrl> m_pendingLoads;
     bool m_scriptPopupsAllowed = false;
+    bool m_waitingForFirstPaint = false;
     QTimer *m_loadTimer = nullptr;
     QUrl m_errorPageFor;
     std::shared_ptr<BrowserObject> m_application;
