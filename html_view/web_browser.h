@@ -45,8 +45,6 @@ public:
     // A load that has not finished after this long is abandoned and shows the error page.
     void setLoadTimeout(int milliseconds);
 
-    // The engine starts when the pane is first shown.
-    bool isEngineStarted() const { return m_view != nullptr; }
     // The process that renders the pane's page, or 0.
     qint64 rendererProcessId() const;
 
